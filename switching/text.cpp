@@ -115,6 +115,8 @@ Text StripTrailingBackslashes(std::string_view text) {
   return Text(text.substr(0, ScanTail(text, IsBackslash).runStart));
 }
 
+Bytes TextToBytes(std::string_view text) { return Bytes(UpToNul(text)); }
+
 int CompareText(std::string_view a, std::string_view b) {
   a = UpToNul(a);
   b = UpToNul(b);

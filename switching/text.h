@@ -14,6 +14,7 @@
 #include <string_view>
 
 using Text = std::string;
+using Bytes = std::string;  // a counted byte sequence, as written to a file
 using TextPosition = std::ptrdiff_t;
 inline constexpr TextPosition kNotFound = -1;
 
@@ -36,6 +37,9 @@ Text StripTrailingBackslashes(std::string_view text);
 // Every part's bytes in order, without separators.
 template <typename... Parts>
 Text ConcatText(const Parts&... parts);
+
+// The text's bytes without the NUL, unchanged.
+Bytes TextToBytes(std::string_view text);
 
 // -1, 0 or +1 by the unsigned byte values; no case folding, no locale.
 int CompareText(std::string_view a, std::string_view b);

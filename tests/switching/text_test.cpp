@@ -126,6 +126,13 @@ TEST(StripTrailingBackslashes, EmptiesAHundredThousandBackslashes) {
   EXPECT_EQ(StripTrailingBackslashes(std::string(100000, '\\')), "");
 }
 
+TEST(TextToBytes, KeepsEveryByteAndDropsTheNul) {
+  EXPECT_EQ(TextToBytes("a\r\nb"), "a\r\nb");
+  EXPECT_EQ(TextToBytes("英雄").size(), 4u);
+  EXPECT_EQ(TextToBytes(""), "");
+  EXPECT_EQ(TextToBytes(std::string_view("ab\0c", 4)), "ab");
+}
+
 TEST(ConcatText, JoinsThePartsInOrder) {
   EXPECT_EQ(ConcatText(std::string(), "\\TCLS\\config\\dirserver.xml"), "\\TCLS\\config\\dirserver.xml");
   EXPECT_EQ(ConcatText("E:\\英雄联盟", "\\x", std::string_view("y\0z", 3)), "E:\\英雄联盟\\xy");
