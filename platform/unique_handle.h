@@ -53,3 +53,27 @@ struct RegistryKeyTraits {
   static void Close(Handle key) { RegCloseKey(key); }
 };
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
+
+template <typename GdiHandle>
+struct GdiObjectTraits {
+  using Handle = GdiHandle;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle object) { DeleteObject(object); }
+};
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+
+struct IconTraits {
+  using Handle = HICON;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle icon) { DestroyIcon(icon); }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;
+
+struct HookTraits {
+  using Handle = HHOOK;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle hook) { UnhookWindowsHookEx(hook); }
+};
+using UniqueHook = UniqueHandle<HookTraits>;
