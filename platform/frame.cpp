@@ -198,13 +198,12 @@ void PaintLabel(HWND window) {
     FillRect(dc, &area, BackgroundBrush(state));
     const Text text = ReadControlText(window);
     if (!text.empty()) {
-      const HGDIOBJ previousFont = SelectObject(dc, state.font);
+      const Selection selectFont(dc, state.font);
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, Resolve(state.textColour));
       const UINT centre = (GetWindowLongA(window, GWL_STYLE) & SS_CENTER) ? DT_CENTER : 0;
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client,
                 DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | centre);
-      SelectObject(dc, previousFont);
     }
   }
   EndPaint(window, &paint);
@@ -282,12 +281,12 @@ const char* ClassFor(const ControlSpec& control) {
 
 // An edit box is at least one line of its font high: a full-width character and its edges.
 void GrowToOneLine(HWND edit, HFONT font) {
-  const HDC dc = GetDC(edit);
-  const HGDIOBJ previousFont = SelectObject(dc, font);
   SIZE character{};
-  GetTextExtentPoint32A(dc, "中", 2, &character);
-  SelectObject(dc, previousFont);
-  ReleaseDC(edit, dc);
+  {
+    const WindowDc dc(edit);
+    const Selection selectFont(dc.get(), font);
+    GetTextExtentPoint32A(dc.get(), "中", 2, &character);
+  }
   const int lowest = character.cy + 2 * GetSystemMetrics(SM_CYEDGE);
   RECT place;
   GetWindowRect(edit, &place);
@@ -323,8 +322,12 @@ bool CreateControl(std::size_t row) {
           SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GroupBoxProc)));
       break;
     case ControlKind::kComboBox: {
+      // Rows one pixel higher than the font gives them. Told to the list itself: Wine ignores
+      // CB_SETITEMHEIGHT for rows of a combo box that is not owner-drawn.
+      COMBOBOXINFO parts{};
+      parts.cbSize = sizeof parts;
       const LRESULT rowHeight = SendMessageA(window, CB_GETITEMHEIGHT, 0, 0);
-      SendMessageA(window, CB_SETITEMHEIGHT, 0, rowHeight + 1);
+      if (GetComboBoxInfo(window, &parts)) SendMessageA(parts.hwndList, LB_SETITEMHEIGHT, 0, rowHeight + 1);
       for (const char* text : spec.rows) SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
       SendMessageA(window, CB_SETCURSEL, 0, 0);
       break;
