@@ -137,7 +137,12 @@ bool WriteFileBytes(std::string_view path, std::initializer_list<std::string_vie
 int ShowMessageBox(std::string_view text, unsigned flags, std::string_view title) {
   const UINT style = (flags & MB_SYSTEMMODAL) ? flags : flags | MB_TASKMODAL;
   const Text caption = title.empty() ? Text("信息：") : TextToBytes(title);
-  return MessageBoxA(nullptr, TextToBytes(text).c_str(), caption.c_str(), style);
+  const HWND active = GetActiveWindow();
+  const int button = MessageBoxA(nullptr, TextToBytes(text).c_str(), caption.c_str(), style);
+  // A box without owner gives the activation to nobody when it closes (so Wine does): hand it
+  // back to the window the player was using, so the keyboard goes on working there.
+  if (active && IsWindow(active)) SetForegroundWindow(active);
+  return button;
 }
 
 void OpenUrl(std::string_view url) {

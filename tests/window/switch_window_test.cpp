@@ -33,6 +33,10 @@ TEST_F(SwitchWindowTest, SwitchesToTheLiveServersAndCleansTheField) {
   EXPECT_EQ(box.othersEnabled, std::vector<bool>{false});
   EXPECT_EQ(ReadControlText(Control(kPathField)), game_.path());
   EXPECT_EQ(ConfigFile(), ProfileDocumentFor(kLiveServers));
+  // Closing the box gives the window and its focus back for the keyboard.
+  Pump(50);
+  EXPECT_EQ(GetActiveWindow(), main_);
+  EXPECT_EQ(GetFocus(), Control(kSwitchButton));
 }
 
 TEST_F(SwitchWindowTest, SwitchesToTheRowChosenInTheList) {
