@@ -4,10 +4,11 @@
 setup:
 	@bash tools/setup.sh
 
+# Starts the tool under Wine; with a display of your own it opens there.
 run: setup
-	cmake --preset native >/dev/null
-	cmake --build --preset native --target quendrel_demo
-	./build/native/quendrel_demo
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64 --target Quendrel probe
+	KEEP_DISPLAY=$(if $(DISPLAY),1,0) tools/winebed.sh build/win64 tools/run.sh build/win64
 
 test: setup
 	$(MAKE) --no-print-directory test-native test-win64 test-win32
