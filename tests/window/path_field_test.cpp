@@ -28,27 +28,27 @@ TEST_F(MainWindowTest, ShowsTheRegistryValueExactlyAndBlack) {
   EXPECT_EQ(TextColourOf(main_, Control(kPathField)), 0u);
 }
 
+// Every text the path field is asked to paint, from its first WM_PAINT on.
+std::vector<std::string> paintedTexts;
+
+LRESULT CALLBACK RecordPathFieldPaints(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && message->message == WM_PAINT && message->hwnd == ControlWindow(kPathField))
+    paintedTexts.push_back(TextOf(message->hwnd));
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 TEST_F(MainWindowTest, TheFirstPaintAlreadyShowsTheRegistryValue) {
   DestroyWindow(main_);
   Pump();
   SetInstallPath("E:\\英雄联盟");
-  // Every text the field is ever asked to paint, from its first WM_PAINT on.
-  static std::vector<std::string> painted;
-  painted.clear();
-  const HHOOK hook = SetWindowsHookExA(
-      WH_GETMESSAGE,
-      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        const auto* message = reinterpret_cast<const MSG*>(lParam);
-        if (code == HC_ACTION && message->message == WM_PAINT && message->hwnd == ControlWindow(kPathField))
-          painted.push_back(TextOf(message->hwnd));
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-      },
-      nullptr, GetCurrentThreadId());
+  paintedTexts.clear();
+  const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, RecordPathFieldPaints, nullptr, GetCurrentThreadId());
   main_ = LoadMainWindow(QuendrelWindow());
   Pump(200);
   UnhookWindowsHookEx(hook);
-  ASSERT_FALSE(painted.empty());
-  for (const std::string& text : painted) EXPECT_EQ(text, "E:\\英雄联盟");
+  ASSERT_FALSE(paintedTexts.empty());
+  for (const std::string& text : paintedTexts) EXPECT_EQ(text, "E:\\英雄联盟");
 }
 
 TEST_F(MainWindowTest, AClickIntoTheHintClearsIt) {
