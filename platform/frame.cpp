@@ -129,10 +129,8 @@ void PassFocusOn() {
 }
 
 void PaintBackground(HWND window) {
-  PAINTSTRUCT paint;
-  const HDC dc = BeginPaint(window, &paint);
-  FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
-  EndPaint(window, &paint);
+  const Painting paint(window);
+  FillRect(paint.dc(), &paint.area(), GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -186,27 +184,23 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void PaintLabel(HWND window) {
-  PAINTSTRUCT paint;
-  const HDC dc = BeginPaint(window, &paint);
+  const Painting paint(window);
   const int row = RowOf(window);
-  if (row >= 0 && !IsRectEmpty(&paint.rcPaint)) {
-    ControlState& state = frame.controls[static_cast<std::size_t>(row)];
-    RECT client;
-    GetClientRect(window, &client);
-    RECT area;
-    IntersectRect(&area, &client, &paint.rcPaint);
-    FillRect(dc, &area, BackgroundBrush(state));
-    const Text text = ReadControlText(window);
-    if (!text.empty()) {
-      const Selection selectFont(dc, state.font);
-      SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, Resolve(state.textColour));
-      const UINT centre = (GetWindowLongA(window, GWL_STYLE) & SS_CENTER) ? DT_CENTER : 0;
-      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &client,
-                DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | centre);
-    }
-  }
-  EndPaint(window, &paint);
+  if (row < 0 || IsRectEmpty(&paint.area())) return;
+  ControlState& state = frame.controls[static_cast<std::size_t>(row)];
+  RECT client;
+  GetClientRect(window, &client);
+  RECT area;
+  IntersectRect(&area, &client, &paint.area());
+  FillRect(paint.dc(), &area, BackgroundBrush(state));
+  const Text text = ReadControlText(window);
+  if (text.empty()) return;
+  const Selection selectFont(paint.dc(), state.font);
+  SetBkMode(paint.dc(), TRANSPARENT);
+  SetTextColor(paint.dc(), Resolve(state.textColour));
+  const UINT centre = (GetWindowLongA(window, GWL_STYLE) & SS_CENTER) ? DT_CENTER : 0;
+  DrawTextA(paint.dc(), text.c_str(), static_cast<int>(text.size()), &client,
+            DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | centre);
 }
 
 LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -111,3 +111,19 @@ class Selection {
   HDC dc_;
   HGDIOBJ previous_;
 };
+
+// One WM_PAINT: BeginPaint on construction, EndPaint on every way out.
+class Painting {
+ public:
+  explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~Painting() { EndPaint(window_, &paint_); }
+  Painting(const Painting&) = delete;
+  Painting& operator=(const Painting&) = delete;
+  HDC dc() const { return dc_; }
+  const RECT& area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};

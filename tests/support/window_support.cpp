@@ -151,17 +151,6 @@ RECT PlaceInParent(HWND control) {
   return place;
 }
 
-std::string ClassNameOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
 
 namespace {
 thread_local CreationRecorder* activeRecorder = nullptr;

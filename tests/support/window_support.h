@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "wine_support.h"
+
 // Delivers this thread's queued messages through the main window's pre-translation, as the
 // program's own loop does, for at least ms milliseconds.
 void Pump(unsigned ms = 0);
@@ -66,5 +68,3 @@ class CreationRecorder {
 
 // The rectangle of a control relative to its parent's client area.
 RECT PlaceInParent(HWND control);
-std::string ClassNameOf(HWND window);
-std::string TextOf(HWND window);

@@ -8,19 +8,6 @@ namespace {
 
 thread_local MessageBoxCatcher* activeCatcher = nullptr;
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
-  return text;
-}
-
-std::string ClassName(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 std::string IconName(HICON icon) {
   if (!icon) return "";
   const struct {
@@ -49,25 +36,25 @@ MessageBoxCatcher::~MessageBoxCatcher() {
 // A message box has its texts, icon and buttons once its WM_INITDIALOG has returned.
 LRESULT CALLBACK MessageBoxCatcher::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-  if (code == HC_ACTION && message->message == WM_INITDIALOG && activeCatcher && ClassName(message->hwnd) == "#32770")
+  if (code == HC_ACTION && message->message == WM_INITDIALOG && activeCatcher && ClassNameOf(message->hwnd) == "#32770")
     activeCatcher->Catch(message->hwnd);
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void MessageBoxCatcher::Catch(HWND box) {
   CaughtBox caught;
-  caught.title = WindowText(box);
+  caught.title = TextOf(box);
   caught.ownerlessTopLevel = GetWindow(box, GW_OWNER) == nullptr && GetParent(box) == nullptr;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) continue;  // buttons the box does not use
-    const std::string className = ClassName(child);
+    const std::string className = ClassNameOf(child);
     if (className == "Button") {
-      caught.buttons.push_back(WindowText(child));
+      caught.buttons.push_back(TextOf(child));
     } else if (className == "Static") {
       if (GetWindowLongA(child, GWL_STYLE) & SS_ICON)
         caught.icon = IconName(reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)));
       else if (GetDlgCtrlID(child) == 0xFFFF)
-        caught.text = WindowText(child);
+        caught.text = TextOf(child);
     }
   }
   for (HWND window : watched_) caught.othersEnabled.push_back(IsWindowEnabled(window) != FALSE);
@@ -147,4 +134,17 @@ std::string ThisProgramFolder() {
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
   const std::string full(path, length);
   return full.substr(0, full.find_last_of('\\'));
+}
+
+std::string TextOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+  return text;
+}
+
+std::string ClassNameOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
 }

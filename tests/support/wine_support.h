@@ -64,3 +64,5 @@ void PutFile(const std::string& path, const std::string& bytes);
 std::optional<std::string> FileBytes(const std::string& path);
 std::vector<std::string> FolderEntries(const std::string& folder);  // names, sorted, no . or ..
 std::string ThisProgramFolder();
+std::string TextOf(HWND window);
+std::string ClassNameOf(HWND window);
