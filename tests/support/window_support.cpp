@@ -27,18 +27,21 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
 
 namespace {
 
-void SendMouse(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof input);
-}
-
-void MoveTo(HWND window, int x, int y) {
+// Every mouse event carries its own screen position: a separate SetCursorPos would warp the X
+// pointer, and the desktop's late echo of an earlier warp could move the cursor between a
+// press and its release.
+void SendMouseAt(HWND window, int x, int y, DWORD buttons) {
   POINT point{x, y};
   ClientToScreen(window, &point);
-  SetCursorPos(point.x, point.y);
-  Pump(20);
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (point.x * 65536 + width - 1) / width;
+  input.mi.dy = (point.y * 65536 + height - 1) / height;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+  SendInput(1, &input, sizeof input);
+  Pump(30);
 }
 
 void SendKey(WORD key, bool up) {
@@ -53,16 +56,16 @@ constexpr const char* kGameKey = "SOFTWARE\\Tencent\\LOL";
 
 }  // namespace
 
+void MoveMouseTo(HWND window, int x, int y) { SendMouseAt(window, x, y, 0); }
+
 void PressMouseAt(HWND window, int x, int y) {
-  MoveTo(window, x, y);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  Pump(30);
+  SendMouseAt(window, x, y, 0);
+  SendMouseAt(window, x, y, MOUSEEVENTF_LEFTDOWN);
 }
 
 void ReleaseMouseAt(HWND window, int x, int y) {
-  MoveTo(window, x, y);
-  SendMouse(MOUSEEVENTF_LEFTUP);
-  Pump(30);
+  SendMouseAt(window, x, y, 0);
+  SendMouseAt(window, x, y, MOUSEEVENTF_LEFTUP);
 }
 
 void ClickAt(HWND window, int x, int y) {

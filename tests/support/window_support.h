@@ -20,6 +20,7 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs = 3000);
 // Real input, as the player's mouse and keyboard give it.
 void ClickAt(HWND window, int x, int y);  // client coordinates of window
 void ClickCentre(HWND window);
+void MoveMouseTo(HWND window, int x, int y);
 void PressMouseAt(HWND window, int x, int y);
 void ReleaseMouseAt(HWND window, int x, int y);
 void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
