@@ -130,7 +130,7 @@ void PassFocusOn() {
 
 void PaintBackground(HWND window) {
   const Painting paint(window);
-  FillRect(paint.dc(), &paint.area(), GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(paint.get(), &paint.area(), GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -192,14 +192,14 @@ void PaintLabel(HWND window) {
   GetClientRect(window, &client);
   RECT area;
   IntersectRect(&area, &client, &paint.area());
-  FillRect(paint.dc(), &area, BackgroundBrush(state));
+  FillRect(paint.get(), &area, BackgroundBrush(state));
   const Text text = ReadControlText(window);
   if (text.empty()) return;
-  const Selection selectFont(paint.dc(), state.font);
-  SetBkMode(paint.dc(), TRANSPARENT);
-  SetTextColor(paint.dc(), Resolve(state.textColour));
+  const Selection selectFont(paint.get(), state.font);
+  SetBkMode(paint.get(), TRANSPARENT);
+  SetTextColor(paint.get(), Resolve(state.textColour));
   const UINT centre = (GetWindowLongA(window, GWL_STYLE) & SS_CENTER) ? DT_CENTER : 0;
-  DrawTextA(paint.dc(), text.c_str(), static_cast<int>(text.size()), &client,
+  DrawTextA(paint.get(), text.c_str(), static_cast<int>(text.size()), &client,
             DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | centre);
 }
 

@@ -119,7 +119,7 @@ class Painting {
   ~Painting() { EndPaint(window_, &paint_); }
   Painting(const Painting&) = delete;
   Painting& operator=(const Painting&) = delete;
-  HDC dc() const { return dc_; }
+  HDC get() const { return dc_; }
   const RECT& area() const { return paint_.rcPaint; }
 
  private:

@@ -51,10 +51,31 @@ constexpr EventBinding kEvents[] = {
     {kPathField, Event::kLeftButtonUp, nullptr, OnPathFieldMouseUp},
     {kPathField, Event::kLostFocus, OnPathFieldLostFocus},
     {kSwitchButton, Event::kClicked, SwitchServer},
+    {kSiteButton, Event::kLeftButtonUp, nullptr, OnSiteButtonMouseUp},
+    {kMicroblogButton, Event::kLeftButtonUp, nullptr, OnMicroblogButtonMouseUp},
 };
 
+// Each banner's normal and hover picture.
+struct Banner {
+  ControlRow row;
+  BannerPicture normal;
+  BannerPicture hover;
+};
+constexpr Banner kBanners[] = {
+    {kSiteButton, kSitePicture, kSiteHoverPicture},
+    {kMicroblogButton, kMicroblogPicture, kMicroblogHoverPicture},
+};
+
+// The banners take their pictures as soon as the controls exist, before the window's created
+// event and long before it is first shown.
+void OnControlsCreated() {
+  for (const Banner& banner : kBanners)
+    SetPictureButtonPictures(ControlWindow(banner.row), ResourceBytes(banner.normal), ResourceBytes(banner.hover));
+  OnMainWindowCreated();
+}
+
 constexpr WindowSpec kWindow{
-    "QuendrelMainWindow", "[ By:Korvex ]Quendrel", 380, 232, kProgramIcon, kControls, kEvents, OnMainWindowCreated,
+    "QuendrelMainWindow", "[ By:Korvex ]Quendrel", 380, 232, kProgramIcon, kControls, kEvents, OnControlsCreated,
 };
 
 }  // namespace

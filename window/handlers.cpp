@@ -1,6 +1,7 @@
 #include "handlers.h"
 
 #include "description.h"
+#include "flat_style.h"
 #include "frame.h"
 #include "services.h"
 #include "switch.h"
@@ -25,6 +26,7 @@ void Show(const Message& message) { ShowMessageBox(message.text, message.flags, 
 }  // namespace
 
 void OnMainWindowCreated() {
+  EnableFlatControlStyle(kOliveGreen);
   const Text installPath = ReadRegistryText(kLocalMachine, InstallPathKey);
   if (CompareText(installPath, "") != 0) {
     WriteControlText(ControlWindow(kPathField), installPath);
@@ -55,3 +57,7 @@ void SwitchServer() {
 }
 
 void OnHelpClicked() { Show({HelpText, 64, "帮助"}); }
+
+void OnMicroblogButtonMouseUp(int, int, int) { OpenUrl(MakerMicroblogUrl); }
+
+void OnSiteButtonMouseUp(int, int, int) { OpenUrl(MakerSiteUrl); }

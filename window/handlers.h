@@ -8,8 +8,14 @@ inline constexpr std::string_view InstallPathKey = "SOFTWARE\\Tencent\\LOL\\Inst
 inline constexpr unsigned kHintColour = 0x808080;
 inline constexpr unsigned kTextColour = 0;
 
+// The maker's pages, which the two banners open.
+inline constexpr std::string_view MakerMicroblogUrl = "http://weibo.example.com/korvex";
+inline constexpr std::string_view MakerSiteUrl = "http://korvex.example.com/";
+
 void OnMainWindowCreated();
 void OnPathFieldMouseUp(int x, int y, int keys);
 void OnPathFieldLostFocus();
 void SwitchServer();
 void OnHelpClicked();
+void OnMicroblogButtonMouseUp(int x, int y, int keys);
+void OnSiteButtonMouseUp(int x, int y, int keys);
