@@ -23,7 +23,7 @@ struct ControlState {
 
 // One main window per process; everything here lives from LoadMainWindow to WM_NCDESTROY.
 struct Frame {
-  const WindowSpec* spec = nullptr;
+  const WindowSpec* description = nullptr;
   HWND main = nullptr;
   std::vector<ControlState> controls;
   std::vector<std::pair<const FontSpec*, UniqueFont>> fonts;
@@ -42,22 +42,22 @@ HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
 
 HFONT DefaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
-HFONT FontFor(const FontSpec* spec) {
-  if (!spec) return DefaultGuiFont();
+HFONT FontFor(const FontSpec* wanted) {
+  if (!wanted) return DefaultGuiFont();
   for (const auto& [known, font] : frame.fonts)
-    if (known == spec) return font.get();
+    if (known == wanted) return font.get();
   LOGFONTA logFont{};
-  logFont.lfHeight = spec->height;
-  logFont.lfWeight = spec->weight;
+  logFont.lfHeight = wanted->height;
+  logFont.lfWeight = wanted->weight;
   logFont.lfCharSet = DEFAULT_CHARSET;
   logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
   logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   logFont.lfQuality = PROOF_QUALITY;
   logFont.lfPitchAndFamily = DEFAULT_PITCH;
-  std::strncpy(logFont.lfFaceName, spec->face, LF_FACESIZE - 1);
+  std::strncpy(logFont.lfFaceName, wanted->face, LF_FACESIZE - 1);
   UniqueFont font(CreateFontIndirectA(&logFont));
   if (!font) return DefaultGuiFont();
-  frame.fonts.emplace_back(spec, std::move(font));
+  frame.fonts.emplace_back(wanted, std::move(font));
   return frame.fonts.back().second.get();
 }
 
@@ -72,7 +72,7 @@ HBRUSH BackgroundBrush(ControlState& state) {
 }
 
 int RowOf(HWND window) {
-  if (!window || !frame.spec) return -1;
+  if (!window || !frame.description) return -1;
   const int row = GetDlgCtrlID(window) - kFirstControlId;
   return row >= 0 && row < static_cast<int>(frame.controls.size()) && frame.controls[static_cast<std::size_t>(row)].window == window
              ? row
@@ -80,8 +80,8 @@ int RowOf(HWND window) {
 }
 
 const EventBinding* Binding(int row, Event event) {
-  if (row < 0 || !frame.spec) return nullptr;
-  for (const EventBinding& binding : frame.spec->events)
+  if (row < 0 || !frame.description) return nullptr;
+  for (const EventBinding& binding : frame.description->events)
     if (binding.control == row && binding.event == event) return &binding;
   return nullptr;
 }
@@ -100,7 +100,7 @@ std::vector<HWND> TabCycle() {
   std::vector<HWND> cycle;
   for (std::size_t row = frame.controls.size(); row-- > 0;) {
     const HWND window = frame.controls[row].window;
-    if (frame.spec->controls[row].tabStop && IsWindowVisible(window) && IsWindowEnabled(window))
+    if (frame.description->controls[row].tabStop && IsWindowVisible(window) && IsWindowEnabled(window))
       cycle.push_back(window);
   }
   return cycle;
@@ -153,7 +153,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORBTN: {
       const int row = RowOf(reinterpret_cast<HWND>(lParam));
       if (row < 0) break;
-      const ControlKind kind = frame.spec->controls[static_cast<std::size_t>(row)].kind;
+      const ControlKind kind = frame.description->controls[static_cast<std::size_t>(row)].kind;
       if (kind != ControlKind::kEditBox && kind != ControlKind::kComboBox && kind != ControlKind::kGroupBox) break;
       ControlState& state = frame.controls[static_cast<std::size_t>(row)];
       const auto dc = reinterpret_cast<HDC>(wParam);
@@ -241,14 +241,14 @@ bool RegisterClassOnce(const WNDCLASSEXA& windowClass) {
   return RegisterClassExA(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-bool RegisterClasses(const WindowSpec& spec) {
+bool RegisterClasses(const WindowSpec& description) {
   WNDCLASSEXA mainClass{};
   mainClass.cbSize = sizeof mainClass;
   mainClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
   mainClass.lpfnWndProc = MainWindowProc;
   mainClass.hInstance = Instance();
   mainClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  mainClass.lpszClassName = spec.className;
+  mainClass.lpszClassName = description.className;
   WNDCLASSEXA labelClass = mainClass;
   labelClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
   labelClass.lpfnWndProc = LabelProc;
@@ -289,22 +289,22 @@ void GrowToOneLine(HWND edit, HFONT font) {
 }
 
 bool CreateControl(std::size_t row) {
-  const ControlSpec& spec = frame.spec->controls[row];
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | spec.style | (spec.tabStop ? WS_TABSTOP : 0);
-  const int height = spec.kind == ControlKind::kComboBox ? std::max(spec.height, kLowestComboHeight) : spec.height;
-  const HWND window = CreateWindowExA(spec.exStyle, ClassFor(spec), spec.text ? spec.text : "", style, spec.left,
-                                     spec.top, spec.width, height, frame.main,
+  const ControlSpec& described = frame.description->controls[row];
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | described.style | (described.tabStop ? WS_TABSTOP : 0);
+  const int height = described.kind == ControlKind::kComboBox ? std::max(described.height, kLowestComboHeight) : described.height;
+  const HWND window = CreateWindowExA(described.exStyle, ClassFor(described), described.text ? described.text : "", style, described.left,
+                                     described.top, described.width, height, frame.main,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + static_cast<int>(row))),
                                      Instance(), nullptr);
   if (!window) return false;
   ControlState& state = frame.controls[row];
   state.window = window;
-  state.textColour = spec.textColour;
-  state.backColour = spec.backColour;
-  state.font = FontFor(spec.font);
-  if (spec.kind != ControlKind::kCustom) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), TRUE);
+  state.textColour = described.textColour;
+  state.backColour = described.backColour;
+  state.font = FontFor(described.font);
+  if (described.kind != ControlKind::kCustom) SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), TRUE);
 
-  switch (spec.kind) {
+  switch (described.kind) {
     case ControlKind::kEditBox:
       GrowToOneLine(window, state.font);
       SendMessageA(window, EM_LIMITTEXT, 0, 0);
@@ -322,7 +322,7 @@ bool CreateControl(std::size_t row) {
       parts.cbSize = sizeof parts;
       const LRESULT rowHeight = SendMessageA(window, CB_GETITEMHEIGHT, 0, 0);
       if (GetComboBoxInfo(window, &parts)) SendMessageA(parts.hwndList, LB_SETITEMHEIGHT, 0, rowHeight + 1);
-      for (const char* text : spec.rows) SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+      for (const char* text : described.rows) SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
       SendMessageA(window, CB_SETCURSEL, 0, 0);
       break;
     }
@@ -333,12 +333,12 @@ bool CreateControl(std::size_t row) {
 }
 
 bool CreateControls() {
-  const std::size_t count = frame.spec->controls.size();
+  const std::size_t count = frame.description->controls.size();
   frame.controls.resize(count);
   for (std::size_t row = count; row-- > 0;)
     if (!CreateControl(row)) return false;
   for (std::size_t row = 0; row < count; ++row) {
-    const int parent = frame.spec->controls[row].parent;
+    const int parent = frame.description->controls[row].parent;
     if (parent != kMainWindow) SetParent(frame.controls[row].window, frame.controls[static_cast<std::size_t>(parent)].window);
   }
   // Stack siblings in the listed order, the first on top.
@@ -348,11 +348,11 @@ bool CreateControls() {
   return true;
 }
 
-void SetProgramIcons(const WindowSpec& spec) {
-  const auto load = [&spec](int sizeMetric) {
+void SetProgramIcons(const WindowSpec& description) {
+  const auto load = [&description](int sizeMetric) {
     const int size = GetSystemMetrics(sizeMetric);
     return UniqueIcon(static_cast<HICON>(
-        LoadImageA(Instance(), MAKEINTRESOURCEA(spec.iconResource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        LoadImageA(Instance(), MAKEINTRESOURCEA(description.iconResource), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
   };
   frame.bigIcon = load(SM_CXICON);
   frame.smallIcon = load(SM_CXSMICON);
@@ -373,13 +373,13 @@ void SetCurrentDirectoryToProgramFolder() {
 
 }  // namespace
 
-HWND LoadMainWindow(const WindowSpec& spec) {
-  if (frame.main || !RegisterClasses(spec)) return nullptr;
-  frame.spec = &spec;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - spec.width) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - spec.height) / 2;
-  frame.main = CreateWindowExA(0, spec.className, spec.title, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
-                               x, y, spec.width, spec.height, nullptr, nullptr, Instance(), nullptr);
+HWND LoadMainWindow(const WindowSpec& description) {
+  if (frame.main || !RegisterClasses(description)) return nullptr;
+  frame.description = &description;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - description.width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - description.height) / 2;
+  frame.main = CreateWindowExA(0, description.className, description.title, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                               x, y, description.width, description.height, nullptr, nullptr, Instance(), nullptr);
   if (!frame.main) {
     frame = Frame{};
     return nullptr;
@@ -387,16 +387,16 @@ HWND LoadMainWindow(const WindowSpec& spec) {
   const HWND main = frame.main;
   RECT outer;
   GetWindowRect(main, &outer);
-  if (outer.right - outer.left != spec.width || outer.bottom - outer.top != spec.height)
-    MoveWindow(main, x, y, spec.width, spec.height, TRUE);
-  SetProgramIcons(spec);
+  if (outer.right - outer.left != description.width || outer.bottom - outer.top != description.height)
+    MoveWindow(main, x, y, description.width, description.height, TRUE);
+  SetProgramIcons(description);
   SendMessageA(main, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), FALSE);
 
   if (!CreateControls()) {
     DestroyWindow(main);
     return nullptr;
   }
-  if (spec.onCreated) spec.onCreated();
+  if (description.onCreated) description.onCreated();
   if (!IsWindow(main)) return nullptr;
   frame.handlersEnabled = true;
   ShowWindow(main, SW_SHOW);
@@ -442,10 +442,10 @@ int RunMessageLoop() {
   return static_cast<int>(message.wParam);
 }
 
-int RunProgram(const WindowSpec& spec) {
+int RunProgram(const WindowSpec& description) {
   SetCurrentDirectoryToProgramFolder();
-  if (!LoadMainWindow(spec)) {
-    MessageBoxA(nullptr, "主窗口无法创建，程序将退出。", spec.title, MB_ICONSTOP | MB_TASKMODAL);
+  if (!LoadMainWindow(description)) {
+    MessageBoxA(nullptr, "主窗口无法创建，程序将退出。", description.title, MB_ICONSTOP | MB_TASKMODAL);
     return -1;
   }
   return RunMessageLoop();

@@ -68,10 +68,10 @@ struct WindowSpec {
 // Start-up as a program: current directory = the program's folder, the window, the loop.
 // Returns the exit code: 0 after the window closed, -1 (after a stop box) when it could
 // not be made.
-int RunProgram(const WindowSpec& spec);
+int RunProgram(const WindowSpec& description);
 
 // The parts of RunProgram, for tests that drive the window themselves.
-HWND LoadMainWindow(const WindowSpec& spec);  // created, handler run, shown; nullptr on failure
+HWND LoadMainWindow(const WindowSpec& description);  // created, handler run, shown; nullptr on failure
 bool PreTranslateMainWindowMessage(MSG& message);  // true: consumed
 int RunMessageLoop();
 
