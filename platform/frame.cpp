@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "unique_handle.h"
@@ -456,12 +457,18 @@ HWND ControlWindow(int row) {
                                                                       : nullptr;
 }
 
+// Called from window procedures too, so running out of memory gives the empty text rather
+// than an exception.
 Text ReadControlText(HWND control) {
   const int length = GetWindowTextLengthA(control);
   if (length <= 0) return {};
-  std::vector<char> text(static_cast<std::size_t>(length) + 1);
-  const int copied = GetWindowTextA(control, text.data(), length + 1);
-  return Text(text.data(), static_cast<std::size_t>(std::max(copied, 0)));
+  try {
+    std::vector<char> text(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextA(control, text.data(), length + 1);
+    return Text(text.data(), static_cast<std::size_t>(std::max(copied, 0)));
+  } catch (const std::bad_alloc&) {
+    return {};
+  }
 }
 
 void WriteControlText(HWND control, std::string_view text) {

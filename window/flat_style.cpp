@@ -7,6 +7,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "frame.h"
 #include "unique_handle.h"
 
 namespace {
@@ -65,16 +66,6 @@ LRESULT ForwardAndRedraw(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   return result;
 }
 
-std::string WindowText(HWND window) {
-  try {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-  } catch (const std::bad_alloc&) {
-    return {};
-  }
-}
-
 HFONT FontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)); }
 
 // Follows the pointer onto and off the control; true when that changed.
@@ -124,7 +115,7 @@ LRESULT PushButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
       const Painting dc(window);
       RECT client;
       GetClientRect(window, &client);
-      const std::string caption = WindowText(window);
+      const std::string caption = ReadControlText(window);
       const auto buttonState = SendMessageA(window, BM_GETSTATE, 0, 0);
       const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
       const StyledControl* control = Find(window);
@@ -165,7 +156,7 @@ LRESULT GroupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
       // The parent reports the colours into the DC at each paint, as for the group box's own look.
       SendMessageA(GetParent(window), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
                    reinterpret_cast<LPARAM>(window));
-      const std::string caption = WindowText(window);
+      const std::string caption = ReadControlText(window);
       PaintGroupBox(dc.get(), client,
                     {.caption = caption,
                      .font = FontOf(window),

@@ -35,15 +35,9 @@ PictureButton* ButtonOf(HWND window) {
 PictureBitmap Decode(std::string_view jpeg) {
   const std::optional<JpegPicture> picture = DecodeJpeg(jpeg);
   if (!picture) return {};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture->width;
-  info.bmiHeader.biHeight = -picture->height;  // rows top-down, as the decoder gives them
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  // Rows top-down, as the decoder gives them.
+  UniqueBitmap bitmap = CreateTopDownBitmap(picture->width, picture->height, &bits);
   if (!bitmap) return {};
   std::memcpy(bits, picture->pixels.data(), picture->pixels.size());
   return {std::move(bitmap), picture->width, picture->height};

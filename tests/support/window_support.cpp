@@ -112,17 +112,10 @@ Capture::Capture(HWND window) {
   width_ = place.right - place.left;
   height_ = place.bottom - place.top;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   const WindowDc screen(nullptr);
   const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-  const UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const UniqueBitmap bitmap = CreateTopDownBitmap(width_, height_, &bits);
   const Selection selectBitmap(memory.get(), bitmap.get());
   BitBlt(memory.get(), 0, 0, width_, height_, screen.get(), place.left, place.top, SRCCOPY);
   GdiFlush();

@@ -15,15 +15,8 @@
 class Canvas {
  public:
   Canvas(int width, int height, COLORREF background) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = CreateTopDownBitmap(width, height, &bits);
     bits_ = static_cast<const DWORD*>(bits);
     selection_ = std::make_unique<Selection>(dc_.get(), bitmap_.get());
     SetDCBrushColor(dc_.get(), background);
